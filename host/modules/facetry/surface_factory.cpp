@@ -1,0 +1,32 @@
+// Facetry: the surface factory.
+#include "host/faults.h"
+#include "host/module_export.h"
+#include "host/surface.h"
+#include "interfaces/guids.h"
+#include "interfaces/surface_factory.h"
+
+namespace host {
+namespace {
+
+class SurfaceFactory : public RefCounted<ISurfaceFactory> {
+public:
+    SurfaceFactory() : RefCounted("ISurfaceFactory") {}
+    ISurface* CreateWithAlpha(int width, int height, int bpp) override { return make(width, height, bpp, true); }
+    ISurface* Create(int width, int height, int bpp) override { return make(width, height, bpp, false); }
+    ISurface* Create8(int width, int height) override { return make(width, height, 8, false); }
+
+private:
+    static ISurface* make(int width, int height, int bpp, bool alpha) {
+        if (should_fail("ISurfaceFactory.Create")) return nullptr;
+        return Surface::create(width, height, bpp, alpha);
+    }
+};
+
+}  // namespace
+}  // namespace host
+
+HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
+    if (!iid || host::should_fail("Facetry.CreateInterface")) return nullptr;
+    if (*iid == IID_ISurfaceFactory) return new host::SurfaceFactory;
+    return nullptr;
+}
