@@ -1,6 +1,6 @@
 #include "host/host_objects.h"
 
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 
@@ -45,7 +45,7 @@ bool WinMsg::Pump() {
 
 bool AfterPresent::OnPresented() {
     ++calls_;
-    return !should_fail("host.IAfterPresent.OnPresented");
+    return !platform::should_fail("host.IAfterPresent.OnPresented");
 }
 
 }  // namespace host

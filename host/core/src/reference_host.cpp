@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <atomic>
 
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "platform/modules.h"
 
 namespace host {
@@ -43,9 +43,9 @@ IInterface* Hostcore::GetInterface(const GUID& iid) {
         {IID_IHostcore, "IHostcore", this},
     };
     for (const Entry& e : entries)
-        if (e.iid == iid) return should_fail(std::string("host.") + e.name) ? nullptr : e.object;
+        if (e.iid == iid) return platform::should_fail(std::string("host.") + e.name) ? nullptr : e.object;
     for (const auto& offer : h.offers_)
-        if (offer.iid == iid) return should_fail("host." + offer.name) ? nullptr : offer.object;
+        if (offer.iid == iid) return platform::should_fail("host." + offer.name) ? nullptr : offer.object;
     return nullptr;
 }
 

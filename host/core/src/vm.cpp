@@ -1,6 +1,6 @@
 #include "host/vm.h"
 
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "interfaces/guids.h"
 #include "platform/codepage.h"
 
@@ -40,7 +40,7 @@ IInterface* VM::GetInterface(const GUID& iid) {
         {IID_IVMErrorMsg, "vm.IVMErrorMsg", &error_msg},
     };
     for (const Service& s : services)
-        if (s.iid == iid) return should_fail(s.fault) ? nullptr : s.object;
+        if (s.iid == iid) return platform::should_fail(s.fault) ? nullptr : s.object;
     return nullptr;
 }
 

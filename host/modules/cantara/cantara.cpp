@@ -1,5 +1,5 @@
 // Cantara: the FFT service and the music system.
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/fft.h"
@@ -20,7 +20,7 @@ class MusicSystem : public RefCounted<IMusicSystem2> {
 public:
     MusicSystem() : RefCounted("IMusicSystem2") {}
     bool Init(IMusicHost* host, ITimer* timer) override {
-        return host && timer && !should_fail("IMusicSystem2.Init");
+        return host && timer && !platform::should_fail("IMusicSystem2.Init");
     }
     IMusic* GetIMusic(int) override { return nullptr; }
     bool IsExist(int) override { return false; }
@@ -37,8 +37,8 @@ private:
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
     if (!iid) return nullptr;
-    if (*iid == IID_IFFT && !host::should_fail("Cantara.CreateInterface.IFFT")) return new host::FFT;
-    if (*iid == IID_IMusicSystem2 && !host::should_fail("Cantara.CreateInterface.IMusicSystem2"))
+    if (*iid == IID_IFFT && !platform::should_fail("Cantara.CreateInterface.IFFT")) return new host::FFT;
+    if (*iid == IID_IMusicSystem2 && !platform::should_fail("Cantara.CreateInterface.IMusicSystem2"))
         return new host::MusicSystem;
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // Chimewell2: the sound-effect system.
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/guids.h"
@@ -11,14 +11,14 @@ namespace {
 class Sound : public RefCounted<ISound2> {
 public:
     Sound() : RefCounted("ISound2") {}
-    bool Init(IHostcore* host) override { return host && !should_fail("ISound2.Init"); }
+    bool Init(IHostcore* host) override { return host && !platform::should_fail("ISound2.Init"); }
 };
 
 }  // namespace
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Chimewell2.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Chimewell2.CreateInterface")) return nullptr;
     if (*iid == IID_ISound2) return new host::Sound;
     return nullptr;
 }

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/memory_block.h"
 
 namespace host {
@@ -23,7 +23,7 @@ FolderLinkFile::FolderLinkFile(const std::string& folder, const std::string& typ
 
 IMemory* FolderLinkFile::Load(int number) {
     auto it = entries_.find(number);
-    if (it == entries_.end() || should_fail("IVLTFile.Load")) return nullptr;
+    if (it == entries_.end() || platform::should_fail("IVLTFile.Load")) return nullptr;
     std::ifstream in(it->second, std::ios::binary);
     if (!in) return nullptr;
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

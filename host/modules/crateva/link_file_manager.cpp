@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "folder_link_file.h"
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/reference_host.h"
 
@@ -17,7 +17,7 @@ public:
     IVLTFile* GetVLTFile(int type) override {
         if (type < 0 || type > 4) return nullptr;
         const std::string name = kTypeNames[type];
-        if (should_fail("Crateva.GetVLTFile." + name)) return nullptr;
+        if (platform::should_fail("Crateva.GetVLTFile." + name)) return nullptr;
         ReferenceHost* h = ReferenceHost::current();
         if (!h || h->config().assets_dir.empty()) return nullptr;
         const std::string folder = h->config().assets_dir + "/" + name;
@@ -30,7 +30,7 @@ public:
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Crateva.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Crateva.CreateInterface")) return nullptr;
     if (*iid == IID_IVLTFileManager) return new host::LinkFileManager;
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // Engild: the image encoder.
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/guids.h"
@@ -19,7 +19,7 @@ public:
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Engild.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Engild.CreateInterface")) return nullptr;
     if (*iid == IID_IImageEncoder) return new host::Encoder;
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // Facetry: the surface factory.
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/surface.h"
 #include "interfaces/guids.h"
@@ -17,7 +17,7 @@ public:
 
 private:
     static ISurface* make(int width, int height, int bpp, bool alpha) {
-        if (should_fail("ISurfaceFactory.Create")) return nullptr;
+        if (platform::should_fail("ISurfaceFactory.Create")) return nullptr;
         return Surface::create(width, height, bpp, alpha);
     }
 };
@@ -26,7 +26,7 @@ private:
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Facetry.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Facetry.CreateInterface")) return nullptr;
     if (*iid == IID_ISurfaceFactory) return new host::SurfaceFactory;
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // Lattix: the 2-D drawing library.
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/graph.h"
@@ -11,14 +11,14 @@ namespace {
 class Graph : public RefCounted<IGraph3> {
 public:
     Graph() : RefCounted("IGraph3") {}
-    bool Init() override { return !should_fail("IGraph3.Init"); }
+    bool Init() override { return !platform::should_fail("IGraph3.Init"); }
 };
 
 }  // namespace
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Lattix.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Lattix.CreateInterface")) return nullptr;
     if (*iid == IID_IGraph3) return new host::Graph;
     return nullptr;
 }

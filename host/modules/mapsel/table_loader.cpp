@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/guids.h"
@@ -56,8 +56,8 @@ private:
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
     if (!iid) return nullptr;
-    if (*iid == IID_IXXILoader && !host::should_fail("Mapsel.CreateInterface.IXXILoader")) return new host::TableLoader;
-    if (*iid == IID_IXXILoader2 && !host::should_fail("Mapsel.CreateInterface.IXXILoader2"))
+    if (*iid == IID_IXXILoader && !platform::should_fail("Mapsel.CreateInterface.IXXILoader")) return new host::TableLoader;
+    if (*iid == IID_IXXILoader2 && !platform::should_fail("Mapsel.CreateInterface.IXXILoader2"))
         return new host::TableLoader2;
     return nullptr;
 }

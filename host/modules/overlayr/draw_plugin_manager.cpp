@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/event_log.h"
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/draw_plugin.h"
@@ -59,8 +59,8 @@ public:
     }
 
     IInterface* GetInterface(const GUID& iid) override {
-        if (iid == IID_IDrawPluginUpdater) return should_fail("Overlayr.IDrawPluginUpdater") ? nullptr : &updater_;
-        if (iid == IID_IDrawPluginDrawer) return should_fail("Overlayr.IDrawPluginDrawer") ? nullptr : &drawer_;
+        if (iid == IID_IDrawPluginUpdater) return platform::should_fail("Overlayr.IDrawPluginUpdater") ? nullptr : &updater_;
+        if (iid == IID_IDrawPluginDrawer) return platform::should_fail("Overlayr.IDrawPluginDrawer") ? nullptr : &drawer_;
         for (auto& entry : registered_)
             if (entry.iid == iid) return entry.object;
         return nullptr;
@@ -80,7 +80,7 @@ private:
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Overlayr.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Overlayr.CreateInterface")) return nullptr;
     if (*iid == IID_IDrawPluginManager) return host::DrawPluginManager::acquire();
     return nullptr;
 }

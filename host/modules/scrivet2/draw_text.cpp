@@ -3,7 +3,7 @@
 #include <string>
 
 #include "host/event_log.h"
-#include "host/faults.h"
+#include "platform/faults.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/draw_text.h"
@@ -46,7 +46,7 @@ private:
 }  // namespace host
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
-    if (!iid || host::should_fail("Scrivet2.CreateInterface")) return nullptr;
+    if (!iid || platform::should_fail("Scrivet2.CreateInterface")) return nullptr;
     if (*iid == IID_IDrawText2) return new host::DrawText;
     return nullptr;
 }

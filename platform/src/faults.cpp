@@ -1,9 +1,9 @@
-#include "host/faults.h"
+#include "platform/faults.h"
 
 #include <mutex>
 #include <set>
 
-namespace host {
+namespace platform {
 namespace {
 std::mutex mutex;
 std::set<std::string>& failing() {
@@ -29,4 +29,4 @@ bool should_fail(const std::string& key) {
     return failing().count(key) != 0;
 }
 
-}  // namespace host
+}  // namespace platform
