@@ -113,7 +113,7 @@ public:
     int& at(int index) { return plain_[index]; }
 
 private:
-    bool valid(int index) const { return index >= 0 && index < GetNumof(); }
+    bool valid(int index) const { return index >= 0 && index < static_cast<int>(types_.size()); }
     std::vector<int> types_;
     std::vector<int> plain_;
     std::vector<IInterface*> objects_;
