@@ -3,24 +3,11 @@
 // a system message box; afterwards to the VM's error display, which decides whether the game goes on.
 #include <cstdarg>
 
-#include "interfaces/host.h"
-#include "interfaces/vm.h"
+#include "interfaces/error_message.h"
 #include "vesperkit/frame/ref_counted.h"
 
 // Reports are formatted into a buffer of this many bytes: at most 16 383 characters and the zero.
 constexpr int kReportBufferSize = 16384;
-
-class IErrorMessage : public IInterface {
-public:
-    virtual void Open(const char* format, ...) __attribute__((format(printf, 2, 3))) = 0;
-};
-
-class ITarnErrorMessage : public IErrorMessage {
-public:
-    virtual void SetHostInterfaces(IVM* vm, IMsgBox* msg_box, IShutdown* shutdown, IVMDebugPause* debug_pause,
-                                   IVMFuncName* func_name, IVMCallStack* call_stack) = 0;
-    virtual void Destroy() = 0;
-};
 
 class CErrorMessage : public vesperkit::RefCounted<ITarnErrorMessage> {
 public:

@@ -339,4 +339,7 @@ CTARN::~CTARN() {
     release(m_pIErrorMessage);
     for (auto* link : volume_links_) link->Release();
     volume_links_.clear();
+    // Exports test the global: after the host let go of the root, they find nothing rather than a
+    // freed object.
+    if (g_pTARN == this) g_pTARN = nullptr;
 }
