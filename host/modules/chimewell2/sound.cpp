@@ -4,6 +4,7 @@
 #include "host/ref_counted.h"
 #include "interfaces/guids.h"
 #include "interfaces/sound.h"
+#include "sound_channel.h"
 
 namespace host {
 namespace {
@@ -12,6 +13,13 @@ class Sound : public RefCounted<ISound2> {
 public:
     Sound() : RefCounted("ISound2") {}
     bool Init(IHostcore* host) override { return host && !platform::should_fail("ISound2.Init"); }
+    IMusic* GetIMusic(int channel) override {
+        return platform::should_fail("ISound2.GetIMusic") ? nullptr : channels_.get(channel);
+    }
+    int GetUnuseChannel() override { return channels_.unused(); }
+
+private:
+    SoundChannels channels_;
 };
 
 }  // namespace

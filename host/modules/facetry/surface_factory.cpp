@@ -3,6 +3,7 @@
 #include "host/module_export.h"
 #include "host/surface.h"
 #include "interfaces/guids.h"
+#include "interfaces/logo_graphics.h"
 #include "interfaces/surface_factory.h"
 
 namespace host {
@@ -27,6 +28,7 @@ private:
 
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
     if (!iid || platform::should_fail("Facetry.CreateInterface")) return nullptr;
-    if (*iid == IID_ISurfaceFactory) return new host::SurfaceFactory;
+    // The logo player asks for the same factory under an older identifier.
+    if (*iid == IID_ISurfaceFactory || *iid == IID_ILogoSurfaceFactory) return new host::SurfaceFactory;
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "host/ref_counted.h"
 #include "interfaces/graph.h"
 #include "interfaces/guids.h"
+#include "logo_graph.h"
 
 namespace host {
 namespace {
@@ -20,5 +21,6 @@ public:
 HOST_MODULE_EXPORT IInterface* CreateInterface(const GUID* iid) {
     if (!iid || platform::should_fail("Lattix.CreateInterface")) return nullptr;
     if (*iid == IID_IGraph3) return new host::Graph;
+    if (*iid == IID_ILogoGraph) return host::create_logo_graph();
     return nullptr;
 }
