@@ -24,6 +24,15 @@ inline std::set<std::string> exported_symbols(const std::string& shared_object) 
     return names;
 }
 
+// Symbols of the C and C++ runtime rather than of the library itself: the linker's own, and data of
+// standard-library templates that instrumented builds leave visible (mangled std:: names).
+inline bool standard_library_symbol(const std::string& name) {
+    if (name == "_init" || name == "_fini" || name.rfind("__", 0) == 0) return true;
+    for (const char* prefix : {"_ZNSt", "_ZNKSt", "_ZSt", "_ZZNSt", "_ZZNKSt", "_ZTVNSt", "_ZTINSt", "_ZTSNSt"})
+        if (name.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
 // Turns an X-macro export list into a set of names: EXPORT_NAMES(VESPERKIT_EXPORTS).
 #define VK_TEST_EXPORT_NAME(result, name, params) #name,
 #define EXPORT_NAMES(LIST) std::set<std::string>{LIST(VK_TEST_EXPORT_NAME)}

@@ -47,6 +47,15 @@ int CTARN::Release() {
 }
 
 bool CTARN::Initialize(IHostcore* host, uint32_t cg_cache_bytes) {
+    // A second start would acquire everything again over what the first one holds; the root starts
+    // once and every later Init gets the first answer.
+    if (initialize_result_ != InitializeResult::kNotRun) return initialize_result_ == InitializeResult::kSucceeded;
+    const bool ok = initialize_once(host, cg_cache_bytes);
+    initialize_result_ = ok ? InitializeResult::kSucceeded : InitializeResult::kFailed;
+    return ok;
+}
+
+bool CTARN::initialize_once(IHostcore* host, uint32_t cg_cache_bytes) {
     // 1. The reporter comes first: until it has the VM, it shows plain message boxes.
     m_pIErrorMessage = vesperkit::allocate<CErrorMessage>("CErrorMessage");
     if (!m_pIErrorMessage || !host) return false;

@@ -114,7 +114,9 @@ public:
     int32_t peak_memory_mib_ = 0;
 
 private:
+    enum class InitializeResult { kNotRun, kSucceeded, kFailed };
     ~CTARN();
+    bool initialize_once(IHostcore* host, uint32_t cg_cache_bytes);
     bool bind_service_libraries();
     void create_link_files();
     bool bind_host_interfaces();
@@ -127,6 +129,7 @@ private:
     void listen_to_volume(IChangeVolumeCallback* listener);
 
     int ref_count_ = 1;
+    InitializeResult initialize_result_ = InitializeResult::kNotRun;
     std::vector<vesperkit::sound::VolumeLink*> volume_links_;
     std::vector<IVLTFile*> dummy_link_files_;  // made here for link files the manager lacks
 };

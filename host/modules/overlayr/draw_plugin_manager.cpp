@@ -15,15 +15,17 @@
 namespace host {
 namespace {
 
-class Updater : public HostOwned<IDrawPluginUpdater> {
+// The updater and drawer are counted objects of their own: a plug-in that took a reference keeps
+// them alive after the manager is gone.
+class Updater : public RefCounted<IDrawPluginUpdater> {
 public:
-    Updater() : HostOwned("IDrawPluginUpdater") {}
+    Updater() : RefCounted("IDrawPluginUpdater") {}
     void Update() override { record("Overlayr.Update"); }
 };
 
-class Drawer : public HostOwned<IDrawPluginDrawer> {
+class Drawer : public RefCounted<IDrawPluginDrawer> {
 public:
-    Drawer() : HostOwned("IDrawPluginDrawer") {}
+    Drawer() : RefCounted("IDrawPluginDrawer") {}
 };
 
 class DrawPluginManager;
@@ -34,6 +36,8 @@ public:
     DrawPluginManager() : RefCounted("IDrawPluginManager") {}
     ~DrawPluginManager() override {
         for (auto& entry : registered_) entry.object->Release();
+        updater_->Release();
+        drawer_->Release();
         the_manager = nullptr;
     }
 
@@ -59,8 +63,8 @@ public:
     }
 
     IInterface* GetInterface(const GUID& iid) override {
-        if (iid == IID_IDrawPluginUpdater) return platform::should_fail("Overlayr.IDrawPluginUpdater") ? nullptr : &updater_;
-        if (iid == IID_IDrawPluginDrawer) return platform::should_fail("Overlayr.IDrawPluginDrawer") ? nullptr : &drawer_;
+        if (iid == IID_IDrawPluginUpdater) return platform::should_fail("Overlayr.IDrawPluginUpdater") ? nullptr : updater_;
+        if (iid == IID_IDrawPluginDrawer) return platform::should_fail("Overlayr.IDrawPluginDrawer") ? nullptr : drawer_;
         for (auto& entry : registered_)
             if (entry.iid == iid) return entry.object;
         return nullptr;
@@ -72,8 +76,8 @@ private:
         IInterface* object;
     };
     std::vector<Entry> registered_;
-    Updater updater_;
-    Drawer drawer_;
+    Updater* updater_ = new Updater;
+    Drawer* drawer_ = new Drawer;
 };
 
 }  // namespace
