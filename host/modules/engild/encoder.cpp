@@ -1,9 +1,13 @@
 // Engild: the image encoder.
+#include <new>
+
 #include "platform/faults.h"
+#include "host/memory_block.h"
 #include "host/module_export.h"
 #include "host/ref_counted.h"
 #include "interfaces/guids.h"
 #include "interfaces/image_codec.h"
+#include "png_encode.h"
 
 namespace host {
 namespace {
@@ -11,8 +15,13 @@ namespace {
 class Encoder : public RefCounted<IImageEncoder> {
 public:
     Encoder() : RefCounted("IImageEncoder") {}
-    // No output format is known to this encoder yet.
-    IMemory* Encode(ISurface*, int) override { return nullptr; }
+    // Format 0 is PNG, the only one there is. The file's bytes, or null.
+    IMemory* Encode(ISurface* surface, int format) override {
+        if (format != 0 || platform::should_fail("IImageEncoder.Encode")) return nullptr;
+        std::vector<uint8_t> bytes;
+        if (!codec::encode_png(surface, bytes)) return nullptr;
+        return new (std::nothrow) MemoryBlock(std::move(bytes));
+    }
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "host/ref_counted.h"
 #include "interfaces/graph.h"
 #include "interfaces/guids.h"
+#include "graph_primitives.h"
 #include "logo_graph.h"
 
 namespace host {
@@ -13,6 +14,15 @@ class Graph : public RefCounted<IGraph3> {
 public:
     Graph() : RefCounted("IGraph3") {}
     bool Init() override { return !platform::should_fail("IGraph3.Init"); }
+    void Copy(ISurface* to, int dx, int dy, ISurface* from, int sx, int sy, int w, int h) override {
+        graph::copy(to, dx, dy, from, sx, sy, w, h);
+    }
+    void FillRect(ISurface* to, int x, int y, int w, int h, int r, int g, int b) override {
+        graph::fill_rect(to, x, y, w, h, r, g, b);
+    }
+    void FillAlpha(ISurface* to, int x, int y, int w, int h, int value) override {
+        graph::fill_alpha(to, x, y, w, h, value);
+    }
 };
 
 }  // namespace
