@@ -8,4 +8,6 @@
     X(void, Run, (int scene, int repeat))     \
     X(void, SetWaveNum, (int number))
 
+#ifndef VK_EXPORT_LISTS_ONLY
 DAWNSIGIL_EXPORTS(VK_DECLARE_EXPORT)
+#endif

@@ -12,7 +12,11 @@ bool PictureSet::load(std::span<const int> numbers, archive::MrlArchive& archive
 
 ISurface* PictureSet::operator[](int number) const {
     auto it = pictures_.find(number);
-    return it == pictures_.end() ? nullptr : it->second.surface();
+    if (it == pictures_.end() || !it->second.surface()) {
+        ++misses_;
+        return nullptr;
+    }
+    return it->second.surface();
 }
 
 int PictureSet::width(int number) const {

@@ -17,9 +17,13 @@ public:
     ISurface* operator[](int number) const;
     int width(int number) const;   // 0 when not loaded
     int height(int number) const;  // 0 when not loaded
+    // How often a picture that was not loaded was asked for: a scene asking for a number it did
+    // not list would silently draw nothing.
+    int misses() const { return misses_; }
 
 private:
     std::map<int, archive::Picture> pictures_;
+    mutable int misses_ = 0;
 };
 
 }  // namespace dawnsigil

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace dawnsigil::archive {
 namespace {
@@ -41,6 +42,9 @@ private:
 }  // namespace
 
 std::unique_ptr<ByteSource> open_file_source(const char* path) {
+    // A folder opens as a file here, not where the archives were made: refuse it the same way.
+    std::error_code ec;
+    if (!path || std::filesystem::is_directory(path, ec)) return nullptr;
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return nullptr;
     long end = -1;
