@@ -24,4 +24,6 @@
     X(int, GetFileList, (IString * folder, IArray * names))                                         \
     X(int, GetFolderList, (IString * folder, IArray * names))
 
+#ifndef VK_EXPORT_LISTS_ONLY
 ORDWELL_EXPORTS(VK_DECLARE_EXPORT)
+#endif

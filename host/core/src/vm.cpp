@@ -26,7 +26,10 @@ int VMCallStack::GetFrameAt(int depth_index) {
     return frames_[depth_index];
 }
 
-void VMErrorMsg::Show(const char* text) { texts_.emplace_back(text ? text : ""); }
+void VMErrorMsg::Show(const char* text) {
+    texts_.emplace_back(text ? text : "");
+    if (on_show) on_show(texts_.back());
+}
 
 IInterface* VM::GetInterface(const GUID& iid) {
     struct Service {

@@ -1,6 +1,7 @@
 #pragma once
 // The script virtual machine's services: game messages, call stack, function names, debugger pause
 // and the error display, which collects every error text.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ public:
     VMErrorMsg() : HostOwned("IVMErrorMsg") {}
     void Show(const char* text) override;
     std::vector<std::string> texts_;  // as shown, ANSI code page
+    std::function<void(const std::string&)> on_show;  // told of every text as it is shown
 };
 
 // Each service can be left out with the fault "vm.<interface name>".
