@@ -24,7 +24,26 @@
     X(void, Mouse_GetWheel, (int* first, int* second))         \
     X(void, Mouse_ClearWheel, ())                              \
     X(int, GetScreenWidth, ())                                 \
-    X(int, GetScreenHeight, ())
+    X(int, GetScreenHeight, ())                                \
+    /* CSV files */                                            \
+    X(int, CSV_CountLines, ())                                 \
+    X(int, CSV_CountColumns, ())                               \
+    X(int, CSV_Set, (int line, int column, IString * text))    \
+    X(void, CSV_Get, (IString * out, int line, int column))    \
+    X(int, CSV_SetInt, (int line, int column, int value))      \
+    X(int, CSV_GetInt, (int line, int column))                 \
+    X(void, CSV_Realloc, (int lines, int columns))             \
+    X(int, CSV_SaveAs, (IString * path))                       \
+    X(int, CSV_Save, ())                                       \
+    X(int, CSV_Load, (IString * path))                         \
+    /* numbers, strings, date and time, game messages */       \
+    X(void, IntToZenkaku, (IString * out, int value, int width, int zero_flag)) \
+    X(void, IntToHankaku, (IString * out, int value, int width, int zero_flag)) \
+    X(int, StringPopFront, (IString * out, IString * source))  \
+    X(void, System_GetDate, (int* year, int* month, int* day, int* day_of_week)) \
+    X(void, System_GetTime, (int* hour, int* minute, int* second, int* milliseconds)) \
+    X(void, GAME_MSG_Get, (int number, IString * out))         \
+    X(int, GAME_MSG_GetNumof, ())
 
 #ifndef VK_EXPORT_LISTS_ONLY
 VESPERKIT_EXPORTS(VK_DECLARE_EXPORT)
