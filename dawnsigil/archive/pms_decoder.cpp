@@ -155,10 +155,19 @@ std::optional<PmsHeader> parse_pms_header(std::span<const uint8_t> e) {
     return h;
 }
 
+namespace {
+// No code makes more than 129 values per byte it takes (0xFE and 0xFF: 2 bytes, up to 258 values),
+// so a stream shorter than this cannot fill the picture; it is refused before anything is
+// allocated for it.
+bool stream_can_fill(uint64_t stream_bytes, uint64_t values) { return values <= stream_bytes * 130; }
+}  // namespace
+
 bool pms_layout_ok(const PmsHeader& h, size_t entry_size) {
     if (!picture_size_ok(h.width, h.height) || h.pixel_offset >= entry_size) return false;
+    const uint64_t pixels = uint64_t(h.width) * uint64_t(h.height);
+    if (!stream_can_fill(entry_size - h.pixel_offset, pixels)) return false;
     if (h.bits_per_pixel == 8) return uint64_t(h.aux_offset) + kPaletteSize <= entry_size;
-    return h.aux_offset == 0 || h.aux_offset < entry_size;
+    return h.aux_offset == 0 || (h.aux_offset < entry_size && stream_can_fill(entry_size - h.aux_offset, pixels));
 }
 
 bool decode_pms8(std::span<const uint8_t> codes, const Plane8& out) {
