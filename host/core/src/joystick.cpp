@@ -30,14 +30,19 @@ float Joystick::GetAxis(int device, int axis) {
 
 void Joystick::set_device_count(int count) { live_.resize(count > 0 ? static_cast<size_t>(count) : 0); }
 
-void Joystick::set_button(int device, int button, bool down) { this->device(device).buttons[button] = down; }
+void Joystick::set_button(int device, int button, bool down) {
+    if (Device* d = this->device(device)) d->buttons[button] = down;
+}
 
-void Joystick::set_axis(int device, int axis, float position) { this->device(device).axes[axis] = position; }
+void Joystick::set_axis(int device, int axis, float position) {
+    if (Device* d = this->device(device)) d->axes[axis] = position;
+}
 
-Joystick::Device& Joystick::device(int number) {
-    const size_t index = number > 0 ? static_cast<size_t>(number) : 0;
+Joystick::Device* Joystick::device(int number) {
+    if (number < 0) return nullptr;
+    const size_t index = static_cast<size_t>(number);
     if (index >= live_.size()) live_.resize(index + 1);
-    return live_[index];
+    return &live_[index];
 }
 
 }  // namespace host

@@ -21,7 +21,7 @@ public:
     float GetAxis(int device, int axis) override;
 
     // The live state. Devices are numbered from 0; setting a button or axis of a device beyond the
-    // count adds devices up to it.
+    // count adds devices up to it, and a negative device number names no device.
     void set_device_count(int count);
     void set_button(int device, int button, bool down);
     void set_axis(int device, int axis, float position);
@@ -34,7 +34,7 @@ private:
         std::map<int, bool> buttons;
         std::map<int, float> axes;
     };
-    Device& device(int number);
+    Device* device(int number);  // null for a negative number
 
     std::vector<Device> live_;
     std::vector<Device> captured_;
