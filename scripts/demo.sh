@@ -5,7 +5,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 cmake -S "$root" -B "$root/build/normal" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build/normal" -j "$(nproc)" --target vesper-play
+cmake --build "$root/build/normal" -j "$(nproc)" --target vesper-play make-demo-assets
+# The demo's pictures are drawn by the project's own generator.
+"$root/build/normal/bin/make-demo-assets" "$root/build/demo-assets"
 "$root/build/normal/bin/vesper-play" "$root/examples/demo/demo.scene" \
-  --assets "$root/examples/demo/assets" --out "$root/build/demo-out"
+  --assets "$root/build/demo-assets" --out "$root/build/demo-out"
 echo "demo finished; frames are in $root/build/demo-out/"
