@@ -74,7 +74,9 @@ struct TestSurface {
 class LogoGraph : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(graph, nullptr); }
-    void TearDown() override { graph->Release(); }
+    void TearDown() override {
+        if (graph) graph->Release();
+    }
     ILogoGraph* graph = create<ILogoGraph>("Lattix", IID_ILogoGraph);
 };
 
