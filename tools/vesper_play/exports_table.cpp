@@ -11,7 +11,7 @@
 #include "vesperkit/exports.h"
 
 namespace vesper_play {
-namespace {
+namespace params {
 
 // How each C parameter type takes a scene argument. `next` walks the script arguments; the host
 // pointer takes none.
@@ -78,6 +78,12 @@ struct Param<IHostcore*> {
     static constexpr ParamKind kind = ParamKind::kHost;
     static IHostcore* take(CallContext& c, const std::vector<Argument>&, size_t&) { return c.host; }
 };
+
+}  // namespace params
+
+namespace {
+
+using params::Param;
 
 template <class R>
 CallResult to_result(R value) {

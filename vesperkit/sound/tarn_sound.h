@@ -35,6 +35,8 @@ public:
         bool mute = false;
     };
     const std::map<int, GroupState>& groups() const { return groups_; }
+    // The group of a channel whose data number has no group of its own.
+    int default_group() const { return default_group_; }
 
     CErrorMessage* m_pIErrorMessage = nullptr;
     ISound2* m_pISound2 = nullptr;

@@ -15,6 +15,7 @@ namespace host {
 template <class Interface>
 class ScriptValue : public Interface {
 public:
+    virtual ~ScriptValue() = default;  // after every slot of the interface
     int AddRef() override { return ++count_; }
     int Release() override { return --count_; }
 
