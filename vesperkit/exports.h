@@ -43,7 +43,47 @@
     X(void, System_GetDate, (int* year, int* month, int* day, int* day_of_week)) \
     X(void, System_GetTime, (int* hour, int* minute, int* second, int* milliseconds)) \
     X(void, GAME_MSG_Get, (int number, IString * out))         \
-    X(int, GAME_MSG_GetNumof, ())
+    X(int, GAME_MSG_GetNumof, ())                              \
+    /* sprites */                                              \
+    X(int, SP_Create, (int nSP, int nWidth, int nHeight, int r, int g, int b, int blend)) \
+    X(int, SP_CreatePixelOnly, (int nSP, int nWidth, int nHeight)) \
+    X(int, SP_CreateCustom, (int nSP))                         \
+    X(int, SP_CreateCopy, (int nDestSP, int nSrcSP))           \
+    X(int, SP_Delete, (int nSP))                               \
+    X(void, SP_DeleteAll, ())                                  \
+    X(int, SP_IsUsing, (int nSP))                              \
+    X(int, SP_GetUnuseNum, (int nMin))                         \
+    X(int, SP_GetMaxZ, ())                                     \
+    X(int, SP_Count, ())                                       \
+    X(int, SP_Enum, (IArray * array))                          \
+    X(int, SP_SetPos, (int nSP, int x, int y))                 \
+    X(int, SP_SetX, (int nSP, int nX))                         \
+    X(int, SP_SetY, (int nSP, int nY))                         \
+    X(int, SP_SetZ, (int nSP, int nZ))                         \
+    X(int, SP_SetBlendRate, (int nSP, int nBlendRate))         \
+    X(int, SP_SetBrightness, (int nSP, int nBrightness))       \
+    X(int, SP_SetShow, (int nSP, int bShow))                   \
+    X(int, SP_SetDrawMethod, (int nSP, int nMethod))           \
+    X(int, SP_GetPosX, (int nSP))                              \
+    X(int, SP_GetPosY, (int nSP))                              \
+    X(int, SP_GetZ, (int nSP))                                 \
+    X(int, SP_GetWidth, (int nSP))                             \
+    X(int, SP_GetHeight, (int nSP))                            \
+    X(int, SP_GetBlendRate, (int nSP))                         \
+    X(int, SP_GetBrightness, (int nSP))                        \
+    X(int, SP_GetShow, (int nSP))                              \
+    X(int, SP_GetDrawMethod, (int nSP))                        \
+    X(int, SP_ExistAlpha, (int nSP))                           \
+    /* CG and wallpaper */                                     \
+    X(int, SP_SetCG, (int nSP, int nCG))                       \
+    X(int, SP_SetCGFromFile, (int nSP, IString * path))        \
+    X(int, SP_SaveCG, (int nSP, IString * path))               \
+    X(int, CG_IsExist, (int nCG))                              \
+    X(int, CG_GetMetrics, (int nCG, IPage * page))             \
+    X(int, SetWP, (int nCG))                                   \
+    X(int, SetWP_Color, (int r, int g, int b))                 \
+    X(int, WP_SetSP, (int nSP))                                \
+    X(int, WP_GetSP, (int nSP))
 
 #ifndef VK_EXPORT_LISTS_ONLY
 VESPERKIT_EXPORTS(VK_DECLARE_EXPORT)

@@ -1,6 +1,7 @@
 #include "vesperkit/sprites/tarn_engine.h"
 
 #include "interfaces/guids.h"
+#include "vesperkit/frame/allocate.h"
 #include "vesperkit/frame/error_message.h"
 #include "vesperkit/frame/service_binding.h"
 
@@ -32,20 +33,25 @@ bool CTarnEngine::Init(IMainSurface* main_surface, IUngild* decoder, IVLTFile* c
     drawer_ = keep(drawer);
     draw_text_ = keep(draw_text);
     timer_ = keep(timer);
-    cg_cache_bytes_ = cg_cache_bytes;
     debug_mode_ = debug_mode;
     if (IHostcore* host_library = vesperkit::host_library())
         after_present_ = static_cast<IAfterPresent*>(host_library->GetInterface(IID_IAfterPresent));
+
+    cg_cache_ = vesperkit::allocate<CCGCache>("CCGCache", factory_, graph_, cg_cache_bytes);
+    if (!cg_cache_) return false;
+    if (debug_mode_) debug_cg_files_.Take();
+    cg_loader_.Init(cg_, decoder_, factory_, cg_cache_, &debug_cg_files_);
+
     if (!main_surface_) return false;
-    screen_width_ = main_surface_->GetWidth();
-    screen_height_ = main_surface_->GetHeight();
+    sprites_.Init(factory_, graph_, main_surface_->GetWidth(), main_surface_->GetHeight());
     return true;
 }
 
-ISurface* CTarnEngine::GetSurfaceForWriting(int) { return nullptr; }
-ISurface* CTarnEngine::GetStoredSurface(int) { return nullptr; }
-
 CTarnEngine::~CTarnEngine() {
+    // Sprites first: their images may be shared with the cache, which goes next.
+    sprites_.Clear();
+    cg_loader_.Init(nullptr, nullptr, nullptr, nullptr, nullptr);
+    let_go(cg_cache_);
     let_go(timer_);
     let_go(draw_text_);
     let_go(drawer_);
@@ -54,4 +60,19 @@ CTarnEngine::~CTarnEngine() {
     let_go(cg_);
     let_go(decoder_);
     let_go(main_surface_);
+}
+
+bool CTarnEngine::give(int sprite, ISurface* surface) {
+    CSprite* record = find_or_create(sprite);
+    if (!record) {
+        surface->Release();
+        return false;
+    }
+    record->SetSurface(surface);
+    return true;
+}
+
+ISurface* CTarnEngine::make_screen_surface() {
+    if (!factory_ || !main_surface_) return nullptr;
+    return factory_->Create(screen_width(), screen_height(), main_surface_->GetBitsPerPixel());
 }

@@ -3,7 +3,7 @@
 
 #include "interfaces/image_codec.h"
 #include "interfaces/surface_factory.h"
-#include "modules/service.h"
+#include "support/service_module.h"
 #include "support/image_files.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "interfaces/graph.h"
 #include "interfaces/surface_factory.h"
-#include "modules/service.h"
+#include "support/service_module.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <random>
 
 #include "interfaces/image_codec.h"
-#include "modules/service.h"
+#include "support/service_module.h"
 #include "support/image_files.h"
 
 namespace {
