@@ -24,45 +24,65 @@ std::string unquote(std::string_view raw) {
     return cell;
 }
 
-}  // namespace
+// Where a cell lies in its line, before quotes are resolved.
+struct RawCell {
+    std::string_view bytes;
+    bool has_quote;
+};
 
-CsvRow split_csv_line(std::string_view line) {
-    line = line.substr(0, line.find('\0'));
-    CsvRow row;
-    size_t cursor = 0;
+// The cells of a line as spans of it; the scratch list is reused from line to line, so that each
+// row is allocated once at its final size.
+void find_cells(std::string_view line, std::vector<RawCell>& cells) {
+    cells.clear();
+    const char* const end = line.data() + line.size();
+    const char* cursor = line.data();
     for (;;) {
         bool in_quotes = false;
         bool has_quote = false;
-        size_t end = cursor;
-        for (; end < line.size(); ++end) {
-            const char c = line[end];
-            if (c == kQuote) {
+        const char* p = cursor;
+        for (; p != end; ++p) {
+            if (*p == kQuote) {
                 in_quotes = !in_quotes;
                 has_quote = true;
-            } else if (c == kComma && !in_quotes) {
+            } else if (*p == kComma && !in_quotes) {
                 break;
             }
         }
-        const std::string_view raw = line.substr(cursor, end - cursor);
-        row.push_back(has_quote ? unquote(raw) : std::string(raw));
+        cells.push_back({std::string_view(cursor, static_cast<size_t>(p - cursor)), has_quote});
         // A comma as the last byte still opens one more (empty) cell; the end of the line does not.
-        if (end >= line.size()) break;
-        cursor = end + 1;
+        if (p == end) break;
+        cursor = p + 1;
     }
+}
+
+CsvRow make_row(std::string_view line, std::vector<RawCell>& scratch) {
+    find_cells(line.substr(0, line.find('\0')), scratch);
+    CsvRow row;
+    row.reserve(scratch.size());
+    for (const RawCell& cell : scratch) row.push_back(cell.has_quote ? unquote(cell.bytes) : std::string(cell.bytes));
     return row;
+}
+
+}  // namespace
+
+CsvRow split_csv_line(std::string_view line) {
+    std::vector<RawCell> scratch;
+    return make_row(line, scratch);
 }
 
 CsvTable parse_csv(std::string_view bytes, size_t& widest) {
     CsvTable table;
     widest = 0;
+    table.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    std::vector<RawCell> scratch;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t line_end = bytes.find('\n', start);
-        size_t next = line_end == std::string_view::npos ? bytes.size() : line_end + 1;
+        const size_t next = line_end == std::string_view::npos ? bytes.size() : line_end + 1;
         if (line_end == std::string_view::npos) line_end = bytes.size();
         // Only a CR right before the LF is part of the line end; a lone CR is text.
         else if (line_end > start && bytes[line_end - 1] == '\r') --line_end;
-        table.push_back(split_csv_line(bytes.substr(start, line_end - start)));
+        table.push_back(make_row(bytes.substr(start, line_end - start), scratch));
         widest = std::max(widest, table.back().size());
         start = next;
     }
