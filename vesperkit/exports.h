@@ -8,6 +8,24 @@
     /* plug-in entry */                                        \
     X(int, Init, (IHostcore * host, int cache_megabytes))      \
     X(IInterface*, GetInterface, (const GUID* iid))            \
+    /* frame update, timing, system switches */                \
+    X(int, Debug_GetFillRate, ())                              \
+    X(int, Update, ())                                         \
+    X(float, FPS_Get, ())                                      \
+    X(int, FPS_GetShow, ())                                    \
+    X(void, FPS_SetShow, (int show))                           \
+    X(int, Timer_Get, ())                                      \
+    X(int, SYSTEM_IsResetOnce, ())                             \
+    X(int, SYSTEM_GetConfigFrameSkipWhileMessageSkip, ())      \
+    X(void, SYSTEM_SetConfigFrameSkipWhileMessageSkip, (int on)) \
+    X(int, SYSTEM_GetConfigOverFrameRateSleep, ())             \
+    X(void, SYSTEM_SetConfigOverFrameRateSleep, (int on))      \
+    X(int, SYSTEM_GetConfigSleepByInactiveWindow, ())          \
+    X(void, SYSTEM_SetConfigSleepByInactiveWindow, (int on))   \
+    X(int, SYSTEM_GetInvalidateFrameSkipWhileMessageSkip, ())  \
+    X(void, SYSTEM_SetInvalidateFrameSkipWhileMessageSkip, (int on)) \
+    X(int, SYSTEM_GetReadMessageSkipping, ())                  \
+    X(void, SYSTEM_SetReadMessageSkipping, (int on))           \
     /* errors and diagnostics */                               \
     X(int, Error, (IString * text))                            \
     X(int, Debug_GetCurrentAllocatedMemorySize, ())            \

@@ -107,8 +107,7 @@ bool CTARN::initialize_once(IHostcore* host, uint32_t cg_cache_bytes) {
     }
 
     // 18. The frame-rate window starts now.
-    frame_count_ = 0;
-    frame_window_start_ = m_pITimer->Get();
+    RestartRateWindow();
     return true;
 }
 

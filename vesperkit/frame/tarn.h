@@ -38,6 +38,10 @@ public:
     bool Initialize(IHostcore* host, uint32_t cg_cache_bytes);
     // Starts the music system on first use.
     bool InitMusicIfUninit();
+    // One frame (the Update export): false when drawing failed.
+    bool Update();
+    // The frame-rate window starts again now.
+    void RestartRateWindow();
 
     uint32_t window_process_id_ = 0xFFFFFFFF;
     IHostcore* m_pIHostcore = nullptr;
@@ -115,6 +119,8 @@ public:
 
 private:
     enum class InitializeResult { kNotRun, kSucceeded, kFailed };
+    bool SkipThisFrame();
+    void ReadMemoryFigures();
     ~CTARN();
     bool initialize_once(IHostcore* host, uint32_t cg_cache_bytes);
     bool bind_service_libraries();

@@ -44,6 +44,7 @@ bool CTarnEngine::Init(IMainSurface* main_surface, IUngild* decoder, IVLTFile* c
 
     if (!main_surface_) return false;
     sprites_.Init(factory_, graph_, main_surface_->GetWidth(), main_surface_->GetHeight());
+    frame_rate_.Reset(timer_);
     return true;
 }
 

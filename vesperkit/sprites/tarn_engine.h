@@ -12,7 +12,9 @@
 #include "interfaces/link_file.h"
 #include "interfaces/surface_factory.h"
 #include "vesperkit/frame/ref_counted.h"
+#include "vesperkit/frame/frame_rate.h"
 #include "vesperkit/sprites/cg_cache.h"
+#include "vesperkit/sprites/compositor.h"
 #include "vesperkit/sprites/cg_loader.h"
 #include "vesperkit/sprites/debug_cg_files.h"
 #include "vesperkit/sprites/sprite_manager.h"
@@ -25,7 +27,11 @@ class ITarnEngine : public IInterface {
 public:
     // The initialisation of an older interface version, which this engine does not support.
     virtual bool InitOld(void*, void*, void*, void*, void*, void*, void*, void*) = 0;
-    // [drawing a frame, composing onto a surface, drawing again]
+    // One frame onto the main surface, shown on the game window (the Update export).
+    virtual bool DrawFrame() = 0;
+    // The scene composed onto any surface.
+    virtual bool ComposeOnto(ISurface* target) = 0;
+    virtual bool DrawFrameAgain() = 0;
 
     virtual bool SetWallpaperCG(int cg) = 0;  // 0: no wallpaper image, the colour instead
     virtual bool SetWallpaperColor(int r, int g, int b) = 0;
@@ -84,6 +90,9 @@ public:
 class CTarnEngine : public vesperkit::RefCounted<ITarnEngine> {
 public:
     bool InitOld(void*, void*, void*, void*, void*, void*, void*, void*) override;
+    bool DrawFrame() override;
+    bool ComposeOnto(ISurface* target) override;
+    bool DrawFrameAgain() override { return DrawFrame(); }
 
     // Takes a reference on each borrowed service, binds the presentation hook through the host
     // library, makes the CG cache (capacity in bytes), lists the debug CG folders in debug mode and
@@ -140,6 +149,13 @@ public:
     bool IsCGExist(int cg);
     bool GetCGMetrics(int cg, int (&metrics)[7]);
 
+    // Frame rate and fill figures of the frame loop.
+    FrameRateCounter& frame_rate() { return frame_rate_; }
+    bool show_frame_rate() const { return show_frame_rate_ != 0; }
+    void set_show_frame_rate(uint8_t show) { show_frame_rate_ = show; }
+    const vesperkit::sprites::FillCounters& fill_counters() const { return fill_; }
+    int view_mode() const { return view_mode_; }
+
     // The sprite tables, for the composition.
     CSpriteManager& sprites() { return sprites_; }
     CCGCache* cg_cache() const { return cg_cache_; }
@@ -177,4 +193,10 @@ private:
     vesperkit::sprites::DebugCgFiles debug_cg_files_;
     vesperkit::sprites::CgLoader cg_loader_;
     CSpriteManager sprites_;
+    FrameRateCounter frame_rate_;
+    uint8_t show_frame_rate_ = 0;
+    vesperkit::sprites::FillCounters fill_;
+    int view_mode_ = 0;              // 0: software composition
+    bool keep_previous_view_ = true;  // snapshot the scene after each drawn frame
+    int view_x_ = 0, view_y_ = 0;     // offset of every sprite on the screen
 };

@@ -3,6 +3,7 @@
 // plug-in is handed an object its owner already freed. It also offers its own updater (called once
 // per drawn frame) and the drawer of custom sprites. There is one manager per process, shared by
 // every plug-in that asks for it.
+#include <string>
 #include <vector>
 
 #include "host/event_log.h"
@@ -26,6 +27,13 @@ public:
 class Drawer : public RefCounted<IDrawPluginDrawer> {
 public:
     Drawer() : RefCounted("IDrawPluginDrawer") {}
+    // Records each call, so that tests see which custom sprites were drawn and where.
+    void Draw(int sprite, ISurface*, int x, int y, int clip_x, int clip_y, int clip_width, int clip_height,
+              int blend_rate) override {
+        record("Overlayr.Draw " + std::to_string(sprite) + " " + std::to_string(x) + "," + std::to_string(y) + " " +
+               std::to_string(clip_x) + "," + std::to_string(clip_y) + "," + std::to_string(clip_width) + "," +
+               std::to_string(clip_height) + " " + std::to_string(blend_rate));
+    }
 };
 
 class DrawPluginManager;
