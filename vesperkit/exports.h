@@ -43,6 +43,14 @@
     X(void, Mouse_ClearWheel, ())                              \
     X(int, GetScreenWidth, ())                                 \
     X(int, GetScreenHeight, ())                                \
+    /* hit tests */                                            \
+    X(int, SP_IsPtIn, (int sprite, int x, int y))              \
+    X(int, SP_IsPtInRect, (int sprite, int x, int y))          \
+    /* pixel queries and CG pixel operations */                \
+    X(int, SP_GetPixelValue, (int sprite, int x, int y, int* r, int* g, int* b)) \
+    X(int, SP_GetAMapValue, (int sprite, int x, int y))        \
+    X(void, CG_BlendAMapBin, (int destination, int dx, int dy, int source, int sx, int sy, int width, int height, int threshold)) \
+    X(void, CG_RotateRGB, (int sprite, int x, int y, int width, int height, int rotation)) \
     /* CSV files */                                            \
     X(int, CSV_CountLines, ())                                 \
     X(int, CSV_CountColumns, ())                               \
