@@ -45,12 +45,17 @@ using BlendRow = void (*)(uint8_t* destination, const uint8_t* source, const uin
 
 // The plain one-pixel-at-a-time rows: they define what is correct.
 BlendRow reference_row(BlendOp op);
-// The fast row for an op, or null where there is none (the reference row serves).
+// The fast rows for an op, or null where there is none (the next narrower path serves). The AVX2
+// rows may only run where the processor has AVX2.
 BlendRow sse2_row(BlendOp op);
+BlendRow avx2_row(BlendOp op);
 
-// Every fast path off (environment VK_GRAPH_REFERENCE=1, or this call), so that a wrong pixel can
-// be pinned on the reference or on a fast path.
-void set_fast_paths(bool enabled);
+// The widest path a blend may take. Narrowing it to the reference (environment
+// VK_GRAPH_REFERENCE=1, or this call) turns every fast path off, so that a wrong pixel can be
+// pinned on the reference or on one fast path.
+enum class BlendPath { kReference, kSse2, kAvx2 };
+void limit_blend_path(BlendPath widest);
+bool processor_has_avx2();
 
 // round(v / 255) for 0 <= v <= 255 * 255.
 constexpr int div255(int v) { return (v + 127) / 255; }

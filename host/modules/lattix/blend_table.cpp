@@ -10,16 +10,16 @@
 namespace host::graph {
 namespace {
 
-std::atomic<int> fast_paths{-1};  // -1: not yet read from the environment
+std::atomic<int> widest_path{-1};  // -1: not yet read from the environment
 
-bool fast_paths_enabled() {
-    int v = fast_paths.load();
+BlendPath widest() {
+    int v = widest_path.load();
     if (v < 0) {
         const char* env = std::getenv("VK_GRAPH_REFERENCE");
-        v = env && std::strcmp(env, "1") == 0 ? 0 : 1;
-        fast_paths.store(v);
+        v = int(env && std::strcmp(env, "1") == 0 ? BlendPath::kReference : BlendPath::kAvx2);
+        widest_path.store(v);
     }
-    return v == 1;
+    return BlendPath(v);
 }
 
 // A source without an alpha map is opaque: its alpha-map blends are the plain ones (at rate 255
@@ -41,7 +41,12 @@ bool uses_alpha(BlendOp op) {
 
 }  // namespace
 
-void set_fast_paths(bool enabled) { fast_paths.store(enabled ? 1 : 0); }
+void limit_blend_path(BlendPath path) { widest_path.store(int(path)); }
+
+bool processor_has_avx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
 
 void blend(BlendOp op, ISurface* destination, int destination_x, int destination_y, ISurface* source, int source_x,
            int source_y, int width, int height, int rate) {
@@ -51,8 +56,12 @@ void blend(BlendOp op, ISurface* destination, int destination_x, int destination
     if (!clip(a, destination, source)) return;
     rate = std::clamp(rate, 0, 255);
     if (!source->HasAlphaMap()) op = without_alpha(op, rate);
-    // The row is chosen once per call, not per pixel.
-    BlendRow row = fast_paths_enabled() ? sse2_row(op) : nullptr;
+    // The row is chosen once per call, not per pixel: the widest fast path there is, then the
+    // reference.
+    const BlendPath path = widest();
+    BlendRow row = nullptr;
+    if (path == BlendPath::kAvx2 && processor_has_avx2()) row = avx2_row(op);
+    if (!row && path != BlendPath::kReference) row = sse2_row(op);
     if (!row) row = reference_row(op);
     const bool alpha = uses_alpha(op);
     const int n = static_cast<int>(a.w);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "blend.h"
 #include "host/surface.h"
@@ -12,6 +13,14 @@
 namespace {
 
 using host::graph::BlendOp;
+using host::graph::BlendPath;
+
+// Every path this processor can take: the reference, SSE2 and, where there is AVX2, AVX2.
+std::vector<BlendPath> paths() {
+    std::vector<BlendPath> p{BlendPath::kReference, BlendPath::kSse2};
+    if (host::graph::processor_has_avx2()) p.push_back(BlendPath::kAvx2);
+    return p;
+}
 
 struct SurfaceDeleter {
     void operator()(host::Surface* s) const { s->Release(); }
@@ -54,8 +63,9 @@ const BlendOp kAllOps[] = {BlendOp::kRate,   BlendOp::kAlphaMap, BlendOp::kAlpha
 // reference alike, against the formula; the fourth byte of the destination never changes.
 TEST(Blend, EveryChannelPairFollowsTheFormula) {
     auto src = make_surface(256, 256, true), dst = make_surface(256, 256, false);
-    for (bool fast : {true, false}) {
-        host::graph::set_fast_paths(fast);
+    for (auto path : paths()) {
+        host::graph::limit_blend_path(path);
+
         for (BlendOp op : kAllOps) {
             for (int alpha : {0, 1, 128, 254, 255}) {
                 const int rate = 255 - alpha / 2;
@@ -69,7 +79,7 @@ TEST(Blend, EveryChannelPairFollowsTheFormula) {
                     for (int x = 0; x < 256; ++x) {
                         const uint8_t* p = dst->GetPixelAddress(x, y);
                         const int want = expected(op, x, y, alpha, rate);
-                        ASSERT_EQ(p[0], want) << "op " << int(op) << " fast " << fast << " s " << x << " d " << y
+                        ASSERT_EQ(p[0], want)  << "op " << int(op) << " path " << int(path) << " s " << x << " d " << y
                                               << " alpha " << alpha << " rate " << rate;
                         ASSERT_EQ(p[1], want);
                         ASSERT_EQ(p[2], want);
@@ -78,7 +88,7 @@ TEST(Blend, EveryChannelPairFollowsTheFormula) {
             }
         }
     }
-    host::graph::set_fast_paths(true);
+    host::graph::limit_blend_path(BlendPath::kAvx2);
 }
 
 // Random surfaces, sizes, origins and clipping on every edge: fast and reference give the same
@@ -94,7 +104,7 @@ TEST(Blend, FastPathsMatchTheReference) {
         const BlendOp op = kAllOps[pick(0, 9)];
         const int sw = pick(1, 70), sh = pick(1, 9), dw = pick(1, 70), dh = pick(1, 9);
         auto src = make_surface(sw, sh, pick(0, 3) != 0);
-        auto fast = make_surface(dw, dh, false), slow = make_surface(dw, dh, false);
+        auto start = make_surface(dw, dh, false), slow = make_surface(dw, dh, false);
         for (int y = 0; y < sh; ++y)
             for (int x = 0; x < sw; ++x)
                 set_pixel(src.get(), x, y, uint32_t(byte()) | uint32_t(byte()) << 8 | uint32_t(byte()) << 16,
@@ -102,20 +112,26 @@ TEST(Blend, FastPathsMatchTheReference) {
         for (int y = 0; y < dh; ++y)
             for (int x = 0; x < dw; ++x) {
                 const uint32_t v = uint32_t(byte()) | uint32_t(byte()) << 8 | uint32_t(byte()) << 16 | uint32_t(byte()) << 24;
-                set_pixel(fast.get(), x, y, v);
+                set_pixel(start.get(), x, y, v);
                 set_pixel(slow.get(), x, y, v);
             }
         const int dx = pick(-20, dw), dy = pick(-4, dh), sx = pick(-20, sw), sy = pick(-4, sh);
         const int w = pick(0, 80), h = pick(0, 12), rate = pick(-10, 270);
-        host::graph::set_fast_paths(true);
-        host::graph::blend(op, fast.get(), dx, dy, src.get(), sx, sy, w, h, rate);
-        host::graph::set_fast_paths(false);
+        host::graph::limit_blend_path(BlendPath::kReference);
         host::graph::blend(op, slow.get(), dx, dy, src.get(), sx, sy, w, h, rate);
-        for (int y = 0; y < dh; ++y)
-            ASSERT_EQ(0, std::memcmp(fast->GetPixelAddress(0, y), slow->GetPixelAddress(0, y), size_t(dw) * 4))
-                << "seed " << seed << " row " << y;
+        for (auto path : paths()) {
+            if (path == BlendPath::kReference) continue;
+            auto fast_copy = make_surface(dw, dh, false);
+            for (int y = 0; y < dh; ++y)
+                std::memcpy(fast_copy->GetPixelAddress(0, y), start->GetPixelAddress(0, y), size_t(dw) * 4);
+            host::graph::limit_blend_path(path);
+            host::graph::blend(op, fast_copy.get(), dx, dy, src.get(), sx, sy, w, h, rate);
+            for (int y = 0; y < dh; ++y)
+                ASSERT_EQ(0, std::memcmp(fast_copy->GetPixelAddress(0, y), slow->GetPixelAddress(0, y), size_t(dw) * 4))
+                    << "seed " << seed << " path " << int(path) << " row " << y;
+        }
     }
-    host::graph::set_fast_paths(true);
+    host::graph::limit_blend_path(BlendPath::kAvx2);
 }
 
 TEST(Blend, ClipsToBothSurfacesAndLeavesTheRestAlone) {
