@@ -174,6 +174,7 @@ void Runner::execute(const Scene& scene, const Statement& s) {
     case K::kKey: {
         const int vk = static_cast<int>(s.numbers[0]);
         host_.key_state.set_down(vk, s.numbers[1] != 0);
+        host_.keyboard.set_down(vk, s.numbers[1] != 0);
         if (s.numbers[1]) host_.input.press(vk);
         break;
     }

@@ -40,12 +40,13 @@ IInterface* Hostcore::GetInterface(const GUID& iid) {
         {IID_IDebugMode, "IDebugMode", &h.debug_mode},
         {IID_IMusicHost, "IMusicHost", &h.music_host},
         {IID_IAfterPresent, "IAfterPresent", &h.after_present},
+        {IID_IKeyboardDevice, "IKeyboardDevice", &h.keyboard},
         {IID_IHostcore, "IHostcore", this},
     };
-    for (const Entry& e : entries)
-        if (e.iid == iid) return platform::should_fail(std::string("host.") + e.name) ? nullptr : e.object;
     for (const auto& offer : h.offers_)
         if (offer.iid == iid) return platform::should_fail("host." + offer.name) ? nullptr : offer.object;
+    for (const Entry& e : entries)
+        if (e.iid == iid) return platform::should_fail(std::string("host.") + e.name) ? nullptr : e.object;
     return nullptr;
 }
 

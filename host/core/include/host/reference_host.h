@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/host_objects.h"
+#include "host/keyboard_device.h"
 #include "host/surface.h"
 #include "host/vm.h"
 #include "host/volume.h"
@@ -52,7 +53,8 @@ public:
     // Loads a plug-in (lib<name>.so) and registers it under its Windows name.
     void* load_plugin(const std::string& lib_dir, const std::string& name);
 
-    // Offers an extra interface under an identifier (e.g. a joystick for a test).
+    // Offers an extra interface under an identifier (e.g. a joystick for a test); an offer comes
+    // before the host's own object of that identifier.
     void provide(const GUID& iid, IInterface* object, const std::string& name);
 
     // Shutdown: let go of the root given through ISetCallback.
@@ -77,6 +79,7 @@ public:
     VolumeValancer volume;
     MusicHost music_host;
     AfterPresent after_present;
+    KeyboardDevice keyboard;  // the logo player's keyboard
 
 private:
     friend class Hostcore;
