@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <new>
 
 namespace host {
 namespace {
@@ -14,8 +15,18 @@ constexpr int kMaxSide = 1 << 15;
 
 void append_bytes(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + length);
+    bool stored = true;
+    try {
+        out->insert(out->end(), data, data + length);
+    } catch (const std::bad_alloc&) {
+        stored = false;
+    }
+    // An exception must not travel through libpng; its error jump is taken outside the handler.
+    if (!stored) png_error(png, "out of memory");
 }
+
+[[noreturn]] void on_error(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void on_warning(png_structp, png_const_charp) {}
 
 struct Reader {
     const std::vector<uint8_t>* bytes;
@@ -34,7 +45,7 @@ void read_bytes(png_structp png, png_bytep data, png_size_t length) {
 std::vector<uint8_t> encode_png(const Image& image, bool with_alpha) {
     std::vector<uint8_t> out;
     if (image.width <= 0 || image.height <= 0 || image.bgra.size() != size_t(image.width) * image.height * 4) return out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
@@ -67,7 +78,7 @@ std::vector<uint8_t> encode_png(const Image& image, bool with_alpha) {
 
 bool decode_png(const std::vector<uint8_t>& bytes, Image& image) {
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, on_error, on_warning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
