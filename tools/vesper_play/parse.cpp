@@ -273,6 +273,14 @@ Statement directive(const std::vector<Token>& tokens) {
         expect_count(tokens, 2, d);
         s.numbers[0] = number_at(tokens, 1, "count");
         if (s.numbers[0] < 0) throw LineError("a negative repeat count");
+    } else if (d == "!capture") {
+        s.kind = Statement::Kind::kCapture;
+        if (tokens.size() == 2 && tokens[1].text == "off") return s;  // numbers[0] 0: off
+        expect_count(tokens, 3, d);
+        s.numbers[0] = number_at(tokens, 1, "milliseconds");
+        if (s.numbers[0] <= 0) throw LineError("!capture MS PREFIX, MS above 0, or !capture off");
+        s.name = tokens[2].text;
+        if (s.name.find('/') != std::string::npos) throw LineError("!capture MS PREFIX");
     } else if (d == "!load") {
         s.kind = Statement::Kind::kLoad;
         expect_count(tokens, 2, d);

@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -62,9 +63,13 @@ Runner::Runner(PlayerOptions options, std::ostream& log)
     platform::set_ansi_code_page(options_.code_page);
     platform::set_message_box_sink([this](const platform::MessageBoxRequest& r) { return answer_box(r); });
     host_.vm.error_msg.on_show = [this](const std::string& text) { report(text); };
+    // A plug-in that keeps the script thread (the logo's Run) moves the virtual clock by pumping
+    // messages: one display refresh at 60 Hz each.
+    host_.win_msg.wait_per_pump(16);
 }
 
 Runner::~Runner() {
+    host_.main_surface.on_present = nullptr;
     host_.release_root();
     platform::set_message_box_sink(nullptr);
     platform::set_clock(nullptr);
@@ -170,7 +175,8 @@ void Runner::execute(const Scene& scene, const Statement& s) {
                           : s.name == "cancel" ? platform::MessageBoxAnswer::kCancel
                                                : platform::MessageBoxAnswer::kOk;
         break;
-    case K::kFrame: write_frame(s); break;
+    case K::kFrame: write_frame(s.name, s.line); break;
+    case K::kCapture: capture_frames(static_cast<uint32_t>(s.numbers[0]), s.name); break;
     case K::kKey: {
         const int vk = static_cast<int>(s.numbers[0]);
         host_.key_state.set_down(vk, s.numbers[1] != 0);
@@ -261,7 +267,24 @@ void Runner::expect(const Scene& scene, const Statement& s) {
     if (!same) fail_check(scene, s.line, "!expect " + name + " is " + actual + ", expected " + show(e));
 }
 
-void Runner::write_frame(const Statement& s) {
+void Runner::capture_frames(uint32_t every, const std::string& prefix) {
+    if (every == 0) {
+        host_.main_surface.on_present = nullptr;
+        return;
+    }
+    capture_start_ = next_capture_ = clock_.tick_ms();
+    // Frames shown while a plug-in keeps the script thread (the logo's Run) are captured too.
+    host_.main_surface.on_present = [this, every, prefix] {
+        const uint32_t now = clock_.tick_ms();
+        if (now - capture_start_ < next_capture_ - capture_start_) return;
+        char name[64];
+        std::snprintf(name, sizeof name, "-%06u.png", now - capture_start_);
+        write_frame(prefix + name, 0);
+        next_capture_ = now + every;
+    };
+}
+
+void Runner::write_frame(const std::string& name, int line) {
     auto& surface = host_.main_surface;
     host::Image image;
     image.width = surface.GetWidth();
@@ -273,10 +296,18 @@ void Runner::write_frame(const Statement& s) {
                     image.bgra.begin() + size_t(y) * image.width * 4);
     std::error_code ec;
     std::filesystem::create_directories(options_.out_dir, ec);
-    const std::string path = options_.out_dir + "/" + s.name;
-    if (!host::write_file_atomically(path, host::encode_png(image, false)))
-        throw SceneError{s.line, "cannot write " + path};
-    log_ << "wrote " << path << "\n";
+    const std::string path = options_.out_dir + "/" + name;
+    if (host::write_file_atomically(path, host::encode_png(image, false))) {
+        log_ << "wrote " << path << "\n";
+        return;
+    }
+    // A capture runs inside a presentation, where no scene error may be thrown.
+    if (line == 0) {
+        log_ << "cannot write " << path << "\n";
+        checks_failed_ = true;
+        return;
+    }
+    throw SceneError{line, "cannot write " + path};
 }
 
 }  // namespace vesper_play

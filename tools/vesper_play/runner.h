@@ -44,7 +44,9 @@ private:
     void execute(const Scene& scene, const Statement& s);
     void call(const Scene& scene, const Statement& s);
     void expect(const Scene& scene, const Statement& s);
-    void write_frame(const Statement& s);
+    void write_frame(const std::string& name, int line);
+    // Writes the window image after each presentation at least `every` ms after the last one.
+    void capture_frames(uint32_t every, const std::string& prefix);
     void* plugin_function(const Statement& s, const std::string& plugin);
     platform::ModuleHandle load_plugin(const std::string& plugin, int line);
     void report(const std::string& text);  // an error report, printed as it happens
@@ -61,6 +63,7 @@ private:
     bool pending_answer_set_ = false;
     platform::MessageBoxAnswer pending_answer_ = platform::MessageBoxAnswer::kOk;
     bool checks_failed_ = false;
+    uint32_t capture_start_ = 0, next_capture_ = 0;
 };
 
 }  // namespace vesper_play

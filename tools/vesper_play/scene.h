@@ -42,6 +42,7 @@ struct Statement {
         kAdvance,   // !advance MS
         kRepeat,    // !repeat N ... !end
         kLoad,      // !load Plugin
+        kCapture,   // !capture MS PREFIX | !capture off
     };
     Kind kind = Kind::kCall;
     int line = 0;
@@ -51,7 +52,7 @@ struct Statement {
     std::optional<Expected> expected;
     Argument variable;                // kExpect
     std::vector<std::string> types;  // kArray, kStruct
-    int64_t numbers[2] = {0, 0};      // kErrors, kKey (vk, down), kMouse, kWheel, kAdvance, kRepeat
+    int64_t numbers[2] = {0, 0};      // kErrors, kKey (vk, down), kMouse, kWheel, kAdvance, kRepeat, kCapture
     std::vector<Statement> body;      // kRepeat
 };
 

@@ -40,6 +40,7 @@ bool ResetFlag::IsResetOnce() {
 
 bool WinMsg::Pump() {
     ++pumps_;
+    if (wait_ms_) platform::sleep(wait_ms_);
     return quit_after_ < 0 || pumps_ <= quit_after_;
 }
 

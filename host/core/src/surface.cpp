@@ -47,6 +47,11 @@ uint8_t* MainSurface::GetPixelAddress(int x, int y) {
 
 void MainSurface::Present(int x, int y, int width, int height) {
     ++presents_;
+    present_rectangle(x, y, width, height);
+    if (on_present) on_present();
+}
+
+void MainSurface::present_rectangle(int x, int y, int width, int height) {
     // Clip the rectangle to the surface; what lies outside never reaches the window.
     int x0 = x < 0 ? 0 : x, y0 = y < 0 ? 0 : y;
     int64_t x1 = int64_t(x) + width, y1 = int64_t(y) + height;

@@ -103,10 +103,15 @@ public:
     bool Pump() override;
     int pumps() const { return pumps_; }
     void quit_after(int pumps) { quit_after_ = pumps; }  // negative: never
+    // Each pump waits this long on the platform clock, as a real message loop waits for the next
+    // message or display refresh; on a stepped clock that is what moves time for a plug-in that
+    // keeps the thread and draws as fast as it can.
+    void wait_per_pump(uint32_t ms) { wait_ms_ = ms; }
 
 private:
     int pumps_ = 0;
     int quit_after_ = -1;
+    uint32_t wait_ms_ = 0;
 };
 
 class AfterPresent : public HostOwned<IAfterPresent> {

@@ -3,6 +3,7 @@
 // line pitch (16-bit and 8-bit planes for the other depths), and an optional separate one-byte
 // alpha plane with its own pitch.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -52,8 +53,10 @@ public:
 
     const std::vector<uint8_t>& window_image() const { return window_; }  // same layout as the surface
     int present_count() const { return presents_; }
+    std::function<void()> on_present;  // told after each presentation, e.g. to capture frames
 
 private:
+    void present_rectangle(int x, int y, int width, int height);
     int width_, height_, bpp_, pitch_;
     std::vector<uint8_t> pixels_;
     std::vector<uint8_t> window_;
