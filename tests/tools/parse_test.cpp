@@ -98,6 +98,7 @@ TEST(ParseScene, ErrorsNameFileAndLine) {
         {"A.B.C 1\n", "s.scene:1: Plugin.Name expected: A.B.C"},
         {"!expect @a == [1, \"x\"]\n", "s.scene:1: a list holds ints or strings, not both"},
         {"SP_SetPos ;\n", "s.scene:1: unexpected character ';'"},
+        {"!capture 0 shot\n", "s.scene:1: !capture MS PREFIX, MS above 0, or !capture off"},
     };
     for (const Case& c : cases) EXPECT_EQ(parse_error(c.text), c.error) << c.text;
 }

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "screen.h"
-#include "vesperkit/sprites/sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Whether a screen point lies on a sprite.
 #include <gtest/gtest.h>
 
-#include "vesperkit/sprites/sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 

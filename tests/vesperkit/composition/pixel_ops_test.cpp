@@ -1,7 +1,7 @@
 // Pixel queries and the colour rotation and thresholded alpha copy.
 #include <gtest/gtest.h>
 
-#include "vesperkit/sprites/sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
-#include "vesperkit/sprites/sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 

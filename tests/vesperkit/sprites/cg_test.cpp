@@ -3,7 +3,7 @@
 
 #include "interfaces/draw_plugin.h"
 #include "interfaces/engine_services.h"
-#include "sprite_engine.h"
+#include "support/sprite_engine.h"
 #include "support/script_values.h"
 #include "support/service_module.h"
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 

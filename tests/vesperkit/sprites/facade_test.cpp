@@ -1,7 +1,7 @@
 // The facade's start: what it cannot do without, and exports that find no started engine.
 #include <gtest/gtest.h>
 
-#include "sprite_engine.h"
+#include "support/sprite_engine.h"
 #include "support/script_values.h"
 
 namespace {

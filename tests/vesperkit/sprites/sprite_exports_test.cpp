@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "sprite_engine.h"
+#include "support/sprite_engine.h"
 #include "support/script_values.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The wallpaper: a screen-sized opaque image under all sprites, or a colour.
 #include <gtest/gtest.h>
 
-#include "sprite_engine.h"
+#include "support/sprite_engine.h"
 
 namespace {
 
