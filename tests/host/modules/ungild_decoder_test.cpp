@@ -2,8 +2,6 @@
 // bytes that are not a whole image.
 #include <gtest/gtest.h>
 
-#include <cstdio>  // jpeglib.h needs FILE
-#include <jpeglib.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "interfaces/image_codec.h"
 #include "support/service_module.h"
 #include "support/image_files.h"
+#include "support/jpeg_file.h"
 
 namespace {
 
@@ -169,44 +168,6 @@ TEST_F(Decoder, PalettedAndSixteenBitBmpsExpandTheirColours) {
     EXPECT_EQ(test_support::read_pixels(one.get()), two);
 }
 
-std::vector<uint8_t> jpeg_file(const Pixels& p, bool grey) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(p.width);
-    info.image_height = JDIMENSION(p.height);
-    info.input_components = grey ? 1 : 3;
-    info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 98, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uint8_t> row;
-    for (int y = 0; y < p.height; ++y) {
-        row.clear();
-        for (int x = 0; x < p.width; ++x) {
-            const uint32_t v = p.at(x, y);
-            if (grey) {
-                row.push_back(v & 0xFF);
-            } else {
-                row.push_back(v >> 16 & 0xFF);
-                row.push_back(v >> 8 & 0xFF);
-                row.push_back(v & 0xFF);
-            }
-        }
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> out(buffer, buffer + size);
-    free(buffer);
-    return out;
-}
-
 // A smooth picture, which a JPEG at high quality keeps within a few levels.
 Pixels smooth(int width, int height) {
     Pixels p{width, height, {}};
@@ -226,7 +187,7 @@ int largest_difference(const Pixels& a, const Pixels& b) {
 
 TEST_F(Decoder, JpegDecodesOpaqueColourAndGrey) {
     const Pixels source = smooth(48, 40);
-    Held<ISurface> colour = decode(jpeg_file(source, false));
+    Held<ISurface> colour = decode(test_support::jpeg_file(source, false, 98));
     ASSERT_TRUE(colour);
     EXPECT_EQ(colour->GetWidth(), 48);
     EXPECT_EQ(colour->GetHeight(), 40);
@@ -234,7 +195,7 @@ TEST_F(Decoder, JpegDecodesOpaqueColourAndGrey) {
     EXPECT_LE(largest_difference(test_support::read_pixels(colour.get()), source), 8);
     expect_well_formed(colour.get(), "colour JPEG");
 
-    Held<ISurface> grey = decode(jpeg_file(source, true));
+    Held<ISurface> grey = decode(test_support::jpeg_file(source, true, 98));
     ASSERT_TRUE(grey);
     for (uint32_t v : test_support::read_pixels(grey.get()).argb) {
         ASSERT_EQ(v >> 16 & 0xFF, v & 0xFF);
@@ -247,7 +208,7 @@ TEST_F(Decoder, EveryCutShortFileIsRefused) {
     const std::pair<const char*, std::vector<uint8_t>> files[] = {
         {"png", test_support::png_file(p, true)},
         {"interlaced png", test_support::read_file(kSuite + "ibasn6a08.png")},
-        {"jpeg", jpeg_file(smooth(24, 24), false)},
+        {"jpeg", test_support::jpeg_file(smooth(24, 24), false, 98)},
         {"bmp", test_support::bmp_file(p, BmpLayout::k32)},
     };
     for (const auto& [what, bytes] : files) {
